@@ -1,0 +1,3 @@
+list(APPEND TNM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/connectaction.cpp
+)

@@ -1,0 +1,4 @@
+list(APPEND TNM_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/iftable.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/session.cpp
+)
