@@ -46,7 +46,6 @@ static QJsonObject tableJson(qint64 elapsedMs)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    SnmpEngine::instance();
 
     ConnectRequest request;
     const QStringList args = app.arguments().mid(1);
@@ -76,6 +75,7 @@ int main(int argc, char **argv)
         return 2;
     }
 
+    SnmpEngine::instance();
     QElapsedTimer clock;
     clock.start();
     auto finish = [&clock] {

@@ -4,6 +4,7 @@
 #include "snmp/connection.h"
 #include "snmp/connectionnotices.h"
 #include "snmp/deviceoids.h"
+#include "snmp/devicerules.h"
 #include "snmp/snmpwalk.h"
 
 #include <QCoreApplication>
@@ -52,18 +53,8 @@ void SnmpThread::run()
     c.devSysName = QString::fromStdString(getText(snmp, c.mgmtTarget, Oid(DeviceOid::SysName)));
     const QString description =
         QString::fromStdString(getText(snmp, c.mgmtTarget, Oid(DeviceOid::SysDescr)));
-    if (description.contains(QLatin1String("Cisco")))
-        c.devVendor = QStringLiteral("Cisco");
-    else if (description.contains(QLatin1String("Huawei")))
-        c.devVendor = QStringLiteral("Huawei");
-    else
-        c.devVendor.clear();
-    if (description.contains(QLatin1String("IOS")))
-        c.devOsType = QStringLiteral("IOS");
-    else if (c.devVendor == QLatin1String("Cisco"))
-        c.devOsType = QStringLiteral("CATOS");
-    else
-        c.devOsType.clear();
+    c.devVendor = DeviceRules::vendorFromDescription(description);
+    c.devOsType = DeviceRules::osFamilyFromDescription(description, c.devVendor);
 
     classify(snmp);
     if (c.snmpErr != SNMP_CLASS_SUCCESS)

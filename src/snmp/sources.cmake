@@ -9,6 +9,7 @@ list(APPEND TNM_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/snmp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/snmpwalk.cpp
     ${CMAKE_CURRENT_LIST_DIR}/deviceoids.h
+    ${CMAKE_CURRENT_LIST_DIR}/devicerules.cpp
     ${CMAKE_CURRENT_LIST_DIR}/connection.cpp
     ${CMAKE_CURRENT_LIST_DIR}/connectionevents.cpp
     ${CMAKE_CURRENT_LIST_DIR}/connectionnotices.cpp

@@ -1,0 +1,99 @@
+#include "platform/workbook/workbookwriter.h"
+
+#include "platform/workbook/biffworkbookencoder.h"
+#include "platform/workbook/compounddocument.h"
+
+#include <QSaveFile>
+
+namespace {
+
+// "C7" style name of a cell, for error messages.
+QString cellName(int row, int column)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters + QString::number(row + 1);
+}
+
+} // namespace
+
+void WorkbookWriter::setCell(int row, int column, const QString &text)
+{
+    if (text.isEmpty())
+        m_cells.erase({row, column});
+    else
+        m_cells[{row, column}] = text;
+}
+
+QString WorkbookWriter::cell(int row, int column) const
+{
+    const auto found = m_cells.find({row, column});
+    return found == m_cells.end() ? QString() : found->second;
+}
+
+QString WorkbookWriter::validationError() const
+{
+    const QString name = m_sheetName;
+    if (name.isEmpty() || name.size() > BiffWorkbookEncoder::MaxSheetNameLength)
+        return QStringLiteral("the sheet name must have 1 to %1 characters")
+            .arg(BiffWorkbookEncoder::MaxSheetNameLength);
+    for (QChar c : QStringLiteral("[]:*?/\\"))
+        if (name.contains(c))
+            return QStringLiteral("the sheet name must not contain %1").arg(c);
+
+    for (const auto &[position, text] : m_cells) {
+        const auto [row, column] = position;
+        if (row < 0 || column < 0)
+            return QStringLiteral("a cell has a negative row or column");
+        if (row >= BiffWorkbookEncoder::MaxRows)
+            return QStringLiteral("row %1 is beyond the %2 rows an Excel 97-2003 sheet holds")
+                .arg(row + 1)
+                .arg(BiffWorkbookEncoder::MaxRows);
+        if (column >= BiffWorkbookEncoder::MaxColumns)
+            return QStringLiteral("column %1 is beyond the %2 columns an Excel 97-2003 sheet holds")
+                .arg(column + 1)
+                .arg(BiffWorkbookEncoder::MaxColumns);
+        if (text.size() > BiffWorkbookEncoder::MaxTextLength)
+            return QStringLiteral("cell %1 has %2 characters, more than the %3 a cell holds")
+                .arg(cellName(row, column))
+                .arg(text.size())
+                .arg(BiffWorkbookEncoder::MaxTextLength);
+    }
+    return {};
+}
+
+bool WorkbookWriter::save(const QString &path, QString *error) const
+{
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = QStringLiteral("Cannot save \"%1\": %2.").arg(path, why);
+        return false;
+    };
+
+    const QString invalid = validationError();
+    if (!invalid.isEmpty())
+        return fail(invalid);
+
+    // The map is ordered by row, then column: the order cell records need.
+    QList<BiffCell> cells;
+    cells.reserve(qsizetype(m_cells.size()));
+    for (const auto &[position, text] : m_cells)
+        cells.append({quint16(position.first), quint16(position.second), text});
+
+    const QByteArray stream = BiffWorkbookEncoder::encode(m_sheetName, cells, m_wrapText);
+    QString reason;
+    const QByteArray document =
+        CompoundDocument::build(QStringLiteral("Workbook"), stream, &reason);
+    if (document.isEmpty())
+        return fail(reason);
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    if (file.write(document) != document.size())
+        return fail(file.errorString());
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
