@@ -49,7 +49,9 @@ QByteArray RtfWriter::write(const RtfDocument &document)
     for (const RtfColor &c : table)
         out += "\\red" + QByteArray::number(c.red) + "\\green" + QByteArray::number(c.green) + "\\blue"
             + QByteArray::number(c.blue) + ';';
-    out += "}\n\\uc1\\pard\\plain\\f0\\fs";
+    // Without a generator LibreOffice takes the file for Word's and turns runs
+    // of spaces into U+2006 pairs; naming ourselves keeps indentation intact.
+    out += "}\n{\\*\\generator Talvex Network Management;}\n\\uc1\\pard\\plain\\f0\\fs";
     out += QByteArray::number(std::clamp(qRound(document.fontPointSize * 2), 1, 32767));
     out += ' ';
 

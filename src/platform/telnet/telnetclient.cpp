@@ -46,7 +46,8 @@ TelnetClient::~TelnetClient()
     // afterwards drops anything the kernel would not take.
     m_socket->disconnect(this);
     if (m_state == State::Connected) {
-
+        m_socket->flush();
+        m_socket->disconnectFromHost();
     }
 }
 

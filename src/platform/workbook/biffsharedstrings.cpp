@@ -70,7 +70,7 @@ quint32 BiffSharedStrings::add(const QString &text)
 void BiffSharedStrings::write(BiffRecordStream &stream) const
 {
     const qsizetype bucketSize =
-        qMax(MinBucketSize, (m_strings.size() + MaxBuckets - 1) / MaxBuckets);
+        qBound(MinBucketSize, (m_strings.size() + MaxBuckets - 1) / MaxBuckets, qsizetype(0xFFFF));
     QList<BucketStart> buckets;
 
     SstRecordFiller filler(stream);
@@ -113,7 +113,10 @@ void BiffSharedStrings::write(BiffRecordStream &stream) const
 
     QByteArray extSst;
     biff::putUInt16(extSst, quint16(bucketSize));
-    for (const BucketStart &bucket : buckets) {
+    // Past 8 million strings the index would outgrow its record; it is cut
+    // short there, as it only speeds up copying between workbooks.
+    const qsizetype maxEntries = (BiffRecordStream::MaxRecordData - 2) / 8;
+    for (const BucketStart &bucket : buckets.first(qMin(buckets.size(), maxEntries))) {
         biff::putUInt32(extSst, bucket.streamOffset);
         biff::putUInt16(extSst, bucket.recordOffset);
         biff::putUInt16(extSst, 0);

@@ -13,6 +13,24 @@ namespace {
 
 constexpr quint16 RecordSst = 0x00FC;
 constexpr quint16 RecordContinue = 0x003C;
+constexpr quint16 RecordBoundSheet = 0x0085;
+constexpr quint16 RecordBoolErr = 0x0205;
+constexpr quint16 RecordBof = 0x0809;
+constexpr quint16 RecordEof = 0x000A;
+
+QString errorText(quint8 code)
+{
+    switch (code) {
+    case 0x00: return QStringLiteral("#NULL!");
+    case 0x07: return QStringLiteral("#DIV/0!");
+    case 0x0F: return QStringLiteral("#VALUE!");
+    case 0x17: return QStringLiteral("#REF!");
+    case 0x1D: return QStringLiteral("#NAME?");
+    case 0x24: return QStringLiteral("#NUM!");
+    case 0x2A: return QStringLiteral("#N/A");
+    default: return QStringLiteral("#ERROR!");
+    }
+}
 
 quint16 uint16At(const QByteArray &bytes, qsizetype offset)
 {
@@ -153,4 +171,38 @@ int BiffWorkbookStream::longestSharedStringSpan() const
         longest = qMax(longest, int(at - first + 1));
     }
     return longest;
+}
+
+QHash<quint32, QString> BiffWorkbookStream::firstSheetBooleanAndErrorCells() const
+{
+    QHash<quint32, QString> cells;
+    qsizetype sheetOffset = -1;
+    for (const Record &record : m_records) {
+        if (record.type == RecordBoundSheet && record.size >= 4) {
+            sheetOffset = uint32At(m_stream, record.dataOffset);
+            break;
+        }
+    }
+    qsizetype at = 0;
+    while (at < m_records.size() && m_records[at].dataOffset - 4 != sheetOffset)
+        ++at;
+    // Charts embedded in the sheet nest their own BOF ... EOF.
+    int depth = 0;
+    for (; at < m_records.size(); ++at) {
+        const Record &record = m_records[at];
+        if (record.type == RecordBof)
+            ++depth;
+        else if (record.type == RecordEof && --depth <= 0)
+            break;
+        else if (record.type == RecordBoolErr && depth == 1 && record.size >= 8) {
+            const quint16 row = uint16At(m_stream, record.dataOffset);
+            const quint16 column = uint16At(m_stream, record.dataOffset + 2);
+            const quint8 value = quint8(m_stream[record.dataOffset + 6]);
+            const bool isError = m_stream[record.dataOffset + 7] != 0;
+            cells.insert(cellKey(row, column),
+                         isError ? errorText(value)
+                                 : (value ? QStringLiteral("TRUE") : QStringLiteral("FALSE")));
+        }
+    }
+    return cells;
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
 // The BIFF record stream of an .xls file, read out of its compound document
-// through libgsf. The reader uses it to look for what freexl cannot read
-// rather than let freexl cut texts short.
+// through libgsf. The reader uses it for what freexl gets wrong: texts it
+// would cut short, and boolean and error cells, which it turns into numbers.
 class BiffWorkbookStream final
 {
 public:
@@ -18,6 +19,11 @@ public:
     // 0 without strings, 1 when no string is continued. Stops counting where
     // the table is malformed, leaving that to the reader proper.
     int longestSharedStringSpan() const;
+
+    // The boolean and error cells of the first sheet as a spreadsheet shows
+    // them ("TRUE", "#DIV/0!"), keyed by cellKey().
+    QHash<quint32, QString> firstSheetBooleanAndErrorCells() const;
+    static quint32 cellKey(quint32 row, quint32 column) { return (row << 8) | (column & 0xFF); }
 
 private:
     struct Record final

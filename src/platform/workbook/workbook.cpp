@@ -153,11 +153,12 @@ WorkbookReadResult readWorkbook(const QString &path)
         return fail(describeFreexlError(rc));
 
     // freexl cuts short, or loses, texts that run over more than two records
-    // of the string table, so such workbooks are refused instead. (Checked
-    // only once freexl has found the file whole.)
+    // of the string table, so such workbooks are refused instead. Checked
+    // after freexl has accepted the file, so libgsf never reads a truncated one.
     BiffWorkbookStream stream;
     QString streamError;
-    if (stream.load(path, &streamError) && stream.longestSharedStringSpan() > 2)
+    const bool streamLoaded = stream.load(path, &streamError);
+    if (streamLoaded && stream.longestSharedStringSpan() > 2)
         return fail(QStringLiteral("it holds a cell text of more than about 8000 characters, "
                                    "which cannot be read"));
 
@@ -178,6 +179,10 @@ WorkbookReadResult readWorkbook(const QString &path)
     if (rc != FREEXL_OK)
         return fail(describeFreexlError(rc));
 
+    // freexl reports boolean and error cells as plain integers.
+    const QHash<quint32, QString> booleansAndErrors =
+        streamLoaded ? stream.firstSheetBooleanAndErrorCells() : QHash<quint32, QString>();
+
     QStringList cells(qsizetype(rows) * columns);
     int lastRow = -1;
     int lastColumn = -1;
@@ -187,7 +192,8 @@ WorkbookReadResult readWorkbook(const QString &path)
             rc = freexl_get_cell_value(xls.handle, row, column, &cell);
             if (rc != FREEXL_OK)
                 return fail(describeFreexlError(rc));
-            QString text = cellText(cell, dates1904);
+            QString text = booleansAndErrors.value(BiffWorkbookStream::cellKey(row, column),
+                                                   cellText(cell, dates1904));
             if (text.isEmpty())
                 continue;
             lastRow = int(row);

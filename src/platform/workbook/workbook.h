@@ -16,8 +16,8 @@ struct WorkbookReadResult final
 
 // Reads the first worksheet of an Excel 97-2003 (.xls) workbook.
 // Text cells give their text (line feeds kept), numbers their shortest
-// decimal text ("48", "2.5", "10000000000"), booleans "1" / "0", and cells
-// formatted as dates or times the serial number the spreadsheet stores
-// (to the second). The used range ends at the last row and column holding a
+// decimal text ("48", "2.5", "10000000000"), booleans and errors what a
+// spreadsheet shows ("TRUE", "#DIV/0!"), and cells formatted as dates or
+// times the serial number the spreadsheet stores (to the second). The used range ends at the last row and column holding a
 // non-empty value; blank but formatted cells do not widen it.
 WorkbookReadResult readWorkbook(const QString &path);

@@ -1,0 +1,32 @@
+// Talvex Network Management: application start.
+#include "connect/tsnmpoptform.h"
+#include "core/messages.h"
+#include "core/taboutbox.h"
+#include "core/tmainform.h"
+#include "core/tnmapplication.h"
+#include "platform/singleinstance.h"
+#include "snmp/snmpengine.h"
+
+int main(int argc, char **argv)
+{
+    TnmApplication app(argc, argv);
+
+    // One copy at a time; the lock lasts until this process ends.
+    SingleInstance instance(QStringLiteral("RunOnlyOneInstance"));
+    if (!instance.acquire()) {
+        Messages::show(QStringLiteral("Talvex Network Management has already run!"));
+        return 0;
+    }
+    SnmpEngine::instance();
+
+    // The long-lived windows, in their fixed order; all but the main
+    // window stay hidden until called.
+    auto *mainForm = new TMainForm;
+    auto *aboutBox = new TAboutBox(mainForm);
+    auto *snmpOptForm = new TSnmpOptForm(mainForm);
+    mainForm->setAboutBox(aboutBox);
+    mainForm->setConnectDialog(snmpOptForm);
+    mainForm->setAttribute(Qt::WA_DeleteOnClose);
+    mainForm->showMaximized();
+    return app.exec();
+}
