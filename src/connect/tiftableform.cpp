@@ -4,6 +4,7 @@
 #include "connect/iftablesearch.h"
 #include "core/messages.h"
 #include "core/session.h"
+#include "core/tnmicons.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -36,6 +37,7 @@ TIfTableForm::TIfTableForm(QWidget *parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Interface Table"));
+    setWindowIcon(TnmIcons::table());
     setAccessibleName(QStringLiteral("Interface Table"));
     resize(800, 450);
 
@@ -57,7 +59,11 @@ TIfTableForm::TIfTableForm(QWidget *parent)
     QHeaderView *numbers = m_grid->verticalHeader();
     numbers->setAccessibleName(QStringLiteral("Row numbers"));
     numbers->setSectionResizeMode(QHeaderView::Interactive);
-    numbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Numbers sit on the first text line like the cells; rows start one
+    // line high and the user drags them taller to see more addresses.
+    numbers->setDefaultAlignment(Qt::AlignRight | Qt::AlignTop);
+    numbers->setMinimumSectionSize(fontMetrics().height() + 2);
+    numbers->setDefaultSectionSize(fontMetrics().height() + 8);
 
     // The corner button stands for grid cell (0, 0) and shows its heading.
     m_corner = m_grid->findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly);

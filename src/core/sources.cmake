@@ -7,4 +7,5 @@ list(APPEND TNM_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/tmainform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/taboutbox.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tnmapplication.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/tnmicons.cpp
 )

@@ -1,12 +1,14 @@
 #include "core/tnmapplication.h"
 
 #include "core/messages.h"
+#include "core/tnmicons.h"
 
 #include <exception>
 
 TnmApplication::TnmApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Talvex Network Management"));
+    setWindowIcon(TnmIcons::application());
 }
 
 bool TnmApplication::notify(QObject *receiver, QEvent *event)
