@@ -25,4 +25,6 @@ void Session::teardown()
     ifTable.clear();
     nbrIfIndexes.clear();
     communityList.clear();
+    iosSectionLines.clear();
+    dupKeywordLines.clear();
 }

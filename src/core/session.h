@@ -62,8 +62,29 @@ public:
     int ifSearchRow = 0;
     int ifSearchCol = 0;
 
-    // Telnet: the address the next terminal window connects to.
+    // Telnet: the address the next terminal window connects to, the
+    // terminal window created most recently and the one the user works in.
     QString telnetIp;
+    QPointer<QObject> telnetForm;
+    QPointer<QObject> activeTelForm;
+
+    // Configuration analysis and user keywords. The keyword tables are
+    // written by the keyword dialog; the section counts and line lists
+    // hold the result of the most recent highlighting pass. Colours are
+    // 0xRRGGBB values; keywordColor is indexed by keyword list position
+    // and grows past its first 50 entries when more keywords are added.
+    QString confDocFile;
+    QStringList keywordTable;
+    QStringList dupKeywordTable;
+    QList<int> dupKeywordLineCount;
+    QList<quint32> keywordColor = QList<quint32>(50, 0);
+    int lastAddedKeyword = 0;
+    QList<int> keywordHits;
+    QList<QStringList> dupKeywordLines;
+    QList<int> iosSectionCount = QList<int>(7, 0);
+    QList<int> catosSectionCount = QList<int>(14, 0);
+    QList<QStringList> iosSectionLines;
+    int prevCaretLine = 0;
 
     // The connection whose results this session shows; none before the
     // first connect action.
