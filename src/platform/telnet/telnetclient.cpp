@@ -234,7 +234,7 @@ void TelnetClient::onSocketError(QAbstractSocket::SocketError error)
         endSession(QStringLiteral("Connection lost: %1 (%2)").arg(m_host, m_socket->errorString()));
         return;
     }
-    endSession(connectErrorMessage(error));
+    endSession(connectErrorText(error, m_host, m_socket ? m_socket->errorString() : QString()));
 }
 
 void TelnetClient::onConnectTimeout()
@@ -243,20 +243,21 @@ void TelnetClient::onConnectTimeout()
         endSession(QStringLiteral("Connection timed out: %1").arg(m_host));
 }
 
-QString TelnetClient::connectErrorMessage(QAbstractSocket::SocketError error) const
+QString TelnetClient::connectErrorText(QAbstractSocket::SocketError error, const QString &host,
+                                       const QString &detail)
 {
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("Connection refused: %1").arg(m_host);
+        return QStringLiteral("Connection refused: %1").arg(host);
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("Host not found: %1").arg(m_host);
+        return QStringLiteral("Host not found: %1").arg(host);
     case QAbstractSocket::NetworkError:
         // Qt reports both "no route to host" and "network unreachable" here.
-        return QStringLiteral("Host unreachable: %1").arg(m_host);
+        return QStringLiteral("Host unreachable: %1").arg(host);
     case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("Connection timed out: %1").arg(m_host);
+        return QStringLiteral("Connection timed out: %1").arg(host);
     default:
-        return QStringLiteral("Cannot connect to %1: %2").arg(m_host, m_socket->errorString());
+        return QStringLiteral("Cannot connect to %1: %2").arg(host, detail);
     }
 }
 

@@ -61,6 +61,12 @@ public:
     State state() const { return m_state; }
     QString host() const { return m_host; }
 
+    // The message for a connection attempt that failed with this socket
+    // error, e.g. "Connection refused: 10.1.1.1"; detail is the socket's
+    // own text, used for errors without a message of their own.
+    static QString connectErrorText(QAbstractSocket::SocketError error, const QString &host,
+                                    const QString &detail);
+
 Q_SIGNALS:
     void connected();
     void dataReceived(const QByteArray &data);
@@ -85,7 +91,6 @@ private:
     void onSocketError(QAbstractSocket::SocketError error);
     void onConnectTimeout();
 
-    QString connectErrorMessage(QAbstractSocket::SocketError error) const;
     bool processIncoming();
     void endSession(const QString &error);
     void releaseConnection();

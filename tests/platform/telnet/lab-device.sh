@@ -66,6 +66,9 @@ while :; do
             printf '%s\n' "${line#echo }" ;;
         exit)
             printf 'Goodbye\n'
+            # telnetd stops reading the terminal as soon as we are gone;
+            # linger so that it has forwarded the goodbye first.
+            sleep 0.5
             exit 0 ;;
         *)
             printf '%% Invalid input: %s\n' "$line" ;;

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-RawPeer::RawPeer(const QHostAddress &address)
+RawPeer::RawPeer(const QHostAddress &address, quint16 port)
 {
     QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
         QTcpSocket *peer = m_server.nextPendingConnection();
@@ -20,7 +20,7 @@ RawPeer::RawPeer(const QHostAddress &address)
         QObject::connect(peer, &QTcpSocket::readyRead, peer, [this] { m_received += m_peer->readAll(); });
         QObject::connect(peer, &QTcpSocket::readChannelFinished, peer, [this] { m_eof = true; });
     });
-    m_server.listen(address, 0);
+    m_server.listen(address, port);
 }
 
 bool RawPeer::waitForPeer(int timeoutMs)

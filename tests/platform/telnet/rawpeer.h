@@ -6,13 +6,14 @@
 
 class QTcpSocket;
 
-// A bare TCP peer for the telnet client's tests: listens on a loopback
-// address, takes one connection and records every byte the client sends,
-// so a test sees the exact wire format, negotiation answers included.
+// A bare TCP peer for the telnet tests: listens on a loopback address (on
+// a free port, or on the one given), takes one connection and records
+// every byte the client sends, so a test sees the exact wire format,
+// negotiation answers included.
 class RawPeer final
 {
 public:
-    explicit RawPeer(const QHostAddress &address);
+    explicit RawPeer(const QHostAddress &address, quint16 port = 0);
 
     bool isListening() const { return m_server.isListening(); }
     quint16 port() const { return m_server.serverPort(); }

@@ -97,6 +97,8 @@ private Q_SLOTS:
     void closingSendsQueuedBytesThenEof();
     void connectFailures_data();
     void connectFailures();
+    void connectErrorTexts_data();
+    void connectErrorTexts();
     void hostNameResolvesWithoutBlocking();
 
 private:
@@ -450,6 +452,33 @@ void TestTelnetClient::connectFailures()
     QCOMPARE(errors.count(), 1);
     QCOMPARE(connected.count(), 0);
     QCOMPARE(disconnected.count(), 0);
+}
+
+void TestTelnetClient::connectErrorTexts_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("message");
+
+    // The failures loopback cannot produce on demand are checked here.
+    QTest::newRow("refused") << int(QAbstractSocket::ConnectionRefusedError)
+                             << QStringLiteral("Connection refused: 10.9.9.9");
+    QTest::newRow("unreachable") << int(QAbstractSocket::NetworkError)
+                                 << QStringLiteral("Host unreachable: 10.9.9.9");
+    QTest::newRow("timed out") << int(QAbstractSocket::SocketTimeoutError)
+                               << QStringLiteral("Connection timed out: 10.9.9.9");
+    QTest::newRow("not found") << int(QAbstractSocket::HostNotFoundError)
+                               << QStringLiteral("Host not found: 10.9.9.9");
+    QTest::newRow("other error keeps the socket's text")
+        << int(QAbstractSocket::SocketAccessError) << QStringLiteral("Cannot connect to 10.9.9.9: detail");
+}
+
+void TestTelnetClient::connectErrorTexts()
+{
+    QFETCH(int, error);
+    QFETCH(QString, message);
+    QCOMPARE(TelnetClient::connectErrorText(QAbstractSocket::SocketError(error), QStringLiteral("10.9.9.9"),
+                                            QStringLiteral("detail")),
+             message);
 }
 
 void TestTelnetClient::hostNameResolvesWithoutBlocking()
