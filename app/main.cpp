@@ -1,4 +1,5 @@
 // Talvex Network Management: application start.
+#include "config/configcommands.h"
 #include "connect/tsnmpoptform.h"
 #include "core/messages.h"
 #include "core/taboutbox.h"
@@ -6,6 +7,9 @@
 #include "core/tnmapplication.h"
 #include "platform/singleinstance.h"
 #include "snmp/snmpengine.h"
+#include "telnet/telnetcommands.h"
+#include "workbook/samplecommands.h"
+#include "workbook/workbookcommands.h"
 
 int main(int argc, char **argv)
 {
@@ -26,6 +30,10 @@ int main(int argc, char **argv)
     auto *snmpOptForm = new TSnmpOptForm(mainForm);
     mainForm->setAboutBox(aboutBox);
     mainForm->setConnectDialog(snmpOptForm);
+    installConfigCommands(*mainForm);
+    installTelnetCommands(*mainForm);
+    installWorkbookCommands(*mainForm);
+    installSampleCommands(*mainForm);
     mainForm->setAttribute(Qt::WA_DeleteOnClose);
     mainForm->showMaximized();
     return app.exec();

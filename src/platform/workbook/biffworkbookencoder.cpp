@@ -15,6 +15,7 @@ enum RecordType : quint16 {
     RecordCodePage = 0x0042,
     RecordBoundSheet = 0x0085,
     RecordLabelSst = 0x00FD,
+    RecordBlank = 0x0201,
     RecordXf = 0x00E0,
     RecordDimensions = 0x0200,
     RecordWindow2 = 0x023E,
@@ -170,7 +171,7 @@ QByteArray BiffWorkbookEncoder::encode(const QString &sheetName, const QList<Bif
     QList<quint32> stringIndexes;
     stringIndexes.reserve(cells.size());
     for (const BiffCell &cell : cells)
-        stringIndexes.append(strings.add(cell.text));
+        stringIndexes.append(cell.text.isEmpty() ? 0 : strings.add(cell.text));
 
     BiffRecordStream stream;
     stream.appendRecord(RecordBof, bof(BofWorkbookGlobals));
@@ -201,6 +202,11 @@ QByteArray BiffWorkbookEncoder::encode(const QString &sheetName, const QList<Bif
         putUInt16(label, cells.at(i).row);
         putUInt16(label, cells.at(i).column);
         putUInt16(label, format);
+        // An empty text is a blank cell that only carries the format.
+        if (cells.at(i).text.isEmpty()) {
+            stream.appendRecord(RecordBlank, label);
+            continue;
+        }
         putUInt32(label, stringIndexes.at(i));
         stream.appendRecord(RecordLabelSst, label);
     }

@@ -20,8 +20,9 @@ class BiffWorkbookEncoder final
 {
 public:
     // cells must be sorted by row, then column, without duplicates; texts
-    // must be non-empty and at most MaxTextLength UTF-16 units long.
-    // wrapText gives every cell the "wrap text" format.
+    // must be at most MaxTextLength UTF-16 units long, and an empty one
+    // makes a blank cell that carries only the format. wrapText gives every
+    // cell the "wrap text" format.
     static QByteArray encode(const QString &sheetName, const QList<BiffCell> &cells,
                              bool wrapText);
 

@@ -5,6 +5,8 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // "C7" style name of a cell, for error messages.
@@ -32,6 +34,12 @@ QString WorkbookWriter::cell(int row, int column) const
     return found == m_cells.end() ? QString() : found->second;
 }
 
+void WorkbookWriter::setFormattedRange(int rows, int columns)
+{
+    m_formattedRows = std::max(rows, 0);
+    m_formattedColumns = std::max(columns, 0);
+}
+
 QString WorkbookWriter::validationError() const
 {
     const QString name = m_sheetName;
@@ -42,6 +50,10 @@ QString WorkbookWriter::validationError() const
         if (name.contains(c))
             return QStringLiteral("the sheet name must not contain %1").arg(c);
 
+    if (m_formattedRows > BiffWorkbookEncoder::MaxRows || m_formattedColumns > BiffWorkbookEncoder::MaxColumns)
+        return QStringLiteral("the formatted range of %1 rows and %2 columns is larger than a sheet")
+            .arg(m_formattedRows)
+            .arg(m_formattedColumns);
     for (const auto &[position, text] : m_cells) {
         const auto [row, column] = position;
         if (row < 0 || column < 0)
@@ -63,6 +75,14 @@ QString WorkbookWriter::validationError() const
     return {};
 }
 
+bool WorkbookWriter::fits(QString *error) const
+{
+    const QString invalid = validationError();
+    if (!invalid.isEmpty() && error)
+        *error = QStringLiteral("Cannot save the table: %1.").arg(invalid);
+    return invalid.isEmpty();
+}
+
 bool WorkbookWriter::save(const QString &path, QString *error) const
 {
     const auto fail = [&](const QString &why) {
@@ -76,9 +96,19 @@ bool WorkbookWriter::save(const QString &path, QString *error) const
         return fail(invalid);
 
     // The map is ordered by row, then column: the order cell records need.
+    // Blank formatted cells join in as empty texts.
+    const std::map<std::pair<int, int>, QString> *source = &m_cells;
+    std::map<std::pair<int, int>, QString> withBlanks;
+    if (m_formattedRows > 0 && m_formattedColumns > 0) {
+        withBlanks = m_cells;
+        for (int r = 0; r < m_formattedRows; ++r)
+            for (int c = 0; c < m_formattedColumns; ++c)
+                withBlanks.try_emplace({r, c});
+        source = &withBlanks;
+    }
     QList<BiffCell> cells;
-    cells.reserve(qsizetype(m_cells.size()));
-    for (const auto &[position, text] : m_cells)
+    cells.reserve(qsizetype(source->size()));
+    for (const auto &[position, text] : *source)
         cells.append({quint16(position.first), quint16(position.second), text});
 
     const QByteArray stream = BiffWorkbookEncoder::encode(m_sheetName, cells, m_wrapText);

@@ -10,7 +10,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QSet>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void usedRange();
     void readErrors_data();
     void readErrors();
+    void truncatedAnywhere();
     void saveErrors_data();
     void saveErrors();
     void saveReplacesExistingFile();
@@ -47,6 +50,10 @@ private Q_SLOTS:
     void readsXlwtWorkbook();
     void xlrdReadsOurWorkbook_data();
     void xlrdReadsOurWorkbook();
+    void libreOfficeReadsOurWorkbook();
+    void fitsChecksWithoutWriting();
+    void formattedBlankCells_data();
+    void formattedBlankCells();
 };
 
 void TestWorkbook::initTestCase()
@@ -297,6 +304,32 @@ void TestWorkbook::readErrors()
     QCOMPARE(fileHash(file), before);
 }
 
+// A file cut short at any point is refused; none reads as a shorter table.
+void TestWorkbook::truncatedAnywhere()
+{
+    const QString whole = path(QStringLiteral("whole.xls"));
+    QString error;
+    QVERIFY2(saveTable(interfaceTable(300, 11), whole, true, &error), qPrintable(error));
+    QFile in(whole);
+    QVERIFY(in.open(QIODevice::ReadOnly));
+    const QByteArray bytes = in.readAll();
+    const QString cut = path(QStringLiteral("cut.xls"));
+    QStringList accepted;
+    for (qsizetype size = 1; size < bytes.size(); size += 509) {
+        QFile out(cut);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(bytes.left(size));
+        out.close();
+        const WorkbookReadResult read = readWorkbook(cut);
+        if (read.ok())
+            accepted << QString::number(size);
+        else
+            QVERIFY(read.sheet.isEmpty());
+    }
+    QVERIFY2(accepted.isEmpty(), qPrintable(QStringLiteral("of %1 bytes, accepted: ").arg(bytes.size())
+                                            + accepted.join(u' ')));
+}
+
 void TestWorkbook::saveErrors_data()
 {
     QTest::addColumn<QString>("name");
@@ -440,6 +473,142 @@ void TestWorkbook::xlrdReadsOurWorkbook()
                 QFAIL(qPrintable(QStringLiteral("xlrd cell (%1, %2): \"%3\"").arg(r).arg(c).arg(got)));
         }
     QCOMPARE(dump.value("wrapped").toArray(), QJsonArray{wrap});
+}
+
+namespace {
+
+// Rows of cells from CSV text: comma-separated, double quotes around cells
+// with commas, quotes or line feeds, doubled quotes inside them.
+Table parseCsv(const QString &text)
+{
+    Table rows;
+    QStringList row;
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
+                cell += u'"';
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                cell += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            row << cell;
+            cell.clear();
+        } else if (c == u'\n') {
+            row << cell;
+            cell.clear();
+            rows << row;
+            row.clear();
+        } else if (c != u'\r') {
+            cell += c;
+        }
+    }
+    if (!cell.isEmpty() || !row.isEmpty())
+        rows << (row << cell);
+    return rows;
+}
+
+} // namespace
+
+// LibreOffice Calc, where installed, reads the same cells. A workbook that
+// xlwt wrote is converted alongside, so that a LibreOffice without Calc
+// skips the test instead of failing it.
+void TestWorkbook::libreOfficeReadsOurWorkbook()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("LibreOffice is not installed");
+    Table table = interfaceTable(40, 11);
+    table[3][4] = QStringLiteral("quote \" and, comma");
+    const QString file = path(QStringLiteral("for-calc.xls"));
+    QString error;
+    QVERIFY2(saveTable(table, file, true, &error), qPrintable(error));
+
+    const QString out = path(QStringLiteral("calc-out"));
+    QProcess process;
+    process.start(soffice, {QStringLiteral("-env:UserInstallation=file://") + path(QStringLiteral("calc-profile")),
+                            QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                            QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
+                            QStringLiteral("--outdir"), out, m_xlwtFile, file});
+    if (!process.waitForFinished(100'000)) {
+        process.kill();
+        process.waitForFinished();
+        QFAIL("LibreOffice did not finish");
+    }
+    if (!QFileInfo::exists(out + QStringLiteral("/xlwt.csv")))
+        QSKIP("LibreOffice Calc is not installed");
+    QFile csv(out + QStringLiteral("/for-calc.csv"));
+    QVERIFY2(csv.open(QIODevice::ReadOnly), qPrintable(process.readAllStandardError()));
+    const Table read = parseCsv(QString::fromUtf8(csv.readAll()));
+    QCOMPARE(read.size(), table.size());
+    for (int r = 0; r < table.size(); ++r)
+        QCOMPARE(read[r], table[r]);
+}
+
+void TestWorkbook::fitsChecksWithoutWriting()
+{
+    WorkbookWriter writer;
+    writer.setCell(10, 3, QStringLiteral("fits"));
+    QString error;
+    QVERIFY2(writer.fits(&error), qPrintable(error));
+    writer.setCell(65536, 0, QStringLiteral("too far"));
+    QVERIFY(!writer.fits(&error));
+    QVERIFY2(error.contains(QStringLiteral("row 65537")), qPrintable(error));
+    writer.setCell(65536, 0, QString());
+    QVERIFY(writer.fits());
+}
+
+void TestWorkbook::formattedBlankCells_data()
+{
+    QTest::addColumn<Table>("table");
+    QTest::addColumn<int>("rows"); // of the formatted range
+    QTest::addColumn<int>("columns");
+
+    QTest::newRow("gaps inside the range") << Table{{"a", "", "c"}, {"", "e"}} << 4 << 3;
+    QTest::newRow("values beyond the range") << Table{{"a"}, {"", "", "", "far"}} << 1 << 2;
+    QTest::newRow("range over an empty table") << Table{} << 2 << 2;
+}
+
+// Blank cells of the formatted range carry the wrap format in the file;
+// our reader's used range still ends at the last value.
+void TestWorkbook::formattedBlankCells()
+{
+    QFETCH(Table, table);
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    WorkbookWriter writer;
+    writer.setWrapText(true);
+    writer.setFormattedRange(rows, columns);
+    for (int r = 0; r < table.size(); ++r)
+        for (int c = 0; c < table[r].size(); ++c)
+            writer.setCell(r, c, table[r][c]);
+    const QString file = path(QStringLiteral("blanks.xls"));
+    QString error;
+    QVERIFY2(writer.save(file, &error), qPrintable(error));
+    checkStructure(file, table);
+    const WorkbookReadResult read = readWorkbook(file);
+    QVERIFY2(read.ok(), qPrintable(read.error));
+    compareSheet(read.sheet, table);
+
+    QByteArray output;
+    QVERIFY2(runScript(QStringLiteral("dump_xlrd.py"), {file}, &output, &error), qPrintable(error));
+    const QJsonObject dump = QJsonDocument::fromJson(output).object();
+    QCOMPARE(dump.value("log").toString(), QString());
+    const auto [valueRows, valueColumns] = usedSize(table);
+    QCOMPARE(dump.value("nrows").toInt(), qMax(rows, valueRows));
+    QCOMPARE(dump.value("ncols").toInt(), qMax(columns, valueColumns));
+    QCOMPARE(dump.value("wrapped").toArray(), QJsonArray{true});
+    const QJsonArray cells = dump.value("cells").toArray();
+    for (int r = 0; r < cells.size(); ++r)
+        for (int c = 0; c < cells.at(r).toArray().size(); ++c)
+            QCOMPARE(cells.at(r).toArray().at(c).toString(), cellAt(table, r, c));
 }
 
 QTEST_GUILESS_MAIN(TestWorkbook)
