@@ -138,7 +138,10 @@ void ConfigCommands::print()
     if (!hooks.printDialog(*m_printer, &m_main))
         return;
     m_printer->setDocName(QStringLiteral("Print Configuration Document"));
-    // The whole document, whatever range the dialog offered.
+    // The whole document, whatever range the dialog offered or an earlier
+    // print left in the printer.
+    m_printer->setPrintRange(QPrinter::AllPages);
+    m_printer->setFromTo(0, 0);
     editor->document()->print(m_printer.get());
     if (m_printer->printerState() == QPrinter::Error)
         Messages::show(QStringLiteral("Printing failed."), Messages::Icon::Critical, QString(), &m_main);
@@ -212,6 +215,20 @@ void ConfigCommands::replace()
 
 bool ConfigCommands::findNext(ConfigFindDialog &dialog)
 {
+    if (findNextQuietly(dialog))
+        return true;
+    showEndOfDocument(dialog);
+    return false;
+}
+
+void ConfigCommands::showEndOfDocument(ConfigFindDialog &dialog)
+{
+    if (activeEditor())
+        Messages::show(QStringLiteral("End of document reached."), Messages::Icon::None, QString(), &dialog);
+}
+
+bool ConfigCommands::findNextQuietly(ConfigFindDialog &dialog)
+{
     QTextEdit *editor = activeEditor();
     if (!editor)
         return false;
@@ -229,10 +246,8 @@ bool ConfigCommands::findNext(ConfigFindDialog &dialog)
     const QString text = dialog.findText();
     const QTextCursor found = text.isEmpty() ? QTextCursor()
                                              : editor->document()->find(text, cursor.position(), flags);
-    if (found.isNull()) {
-        Messages::show(QStringLiteral("End of document reached."), Messages::Icon::None, QString(), &dialog);
+    if (found.isNull())
         return false;
-    }
     // The selection shows while the dialog keeps the keyboard focus.
     editor->setTextCursor(found);
     return true;
@@ -244,7 +259,9 @@ int ConfigCommands::replaceNext(bool all)
     if (!editor)
         return 0;
     int replaced = 0;
-    // A replace-all is one step for undo.
+    bool atEnd = false;
+    // A replace-all is one step for undo. The end message waits until the
+    // edit block is closed, so the editor shows the replacements behind it.
     QTextCursor block(editor->document());
     block.beginEditBlock();
     while (true) {
@@ -256,10 +273,16 @@ int ConfigCommands::replaceNext(bool all)
         }
         // Each round searches only after the text just inserted, so the
         // loop ends even when the replacement contains the search text.
-        if (!findNext(*m_replaceDialog) || !all)
+        if (!findNextQuietly(*m_replaceDialog)) {
+            atEnd = true;
+            break;
+        }
+        if (!all)
             break;
     }
     block.endEditBlock();
+    if (atEnd)
+        showEndOfDocument(*m_replaceDialog);
     return replaced;
 }
 

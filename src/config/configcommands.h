@@ -65,6 +65,9 @@ public:
     // Find next with the options of the given dialog; false when nothing was
     // found ("End of document reached." has then been shown).
     bool findNext(ConfigFindDialog &dialog);
+    // The same search without the end message; false at the end.
+    bool findNextQuietly(ConfigFindDialog &dialog);
+    void showEndOfDocument(ConfigFindDialog &dialog);
     // Replace, or replace all; returns how many replacements were made.
     int replaceNext(bool all);
 

@@ -9,12 +9,12 @@ namespace IfTableWorkbook {
 
 namespace {
 
-// A table of columns columns (never fewer than the usual ones) of rows
-// empty entries.
-IfTableColumns emptyColumns(int columns, int rows)
+// The usual columns, each of rows empty entries. Columns a sheet has past
+// them are counted but not kept: no window or command reads them, and a
+// sheet may reach column IV.
+IfTableColumns emptyColumns(int rows)
 {
-    return IfTableColumns(size_t(std::max(columns, int(IfColumn::Count))),
-                          std::vector<QString>(size_t(rows)));
+    return IfTableColumns(size_t(IfColumn::Count), std::vector<QString>(size_t(rows)));
 }
 
 } // namespace
@@ -24,8 +24,8 @@ SheetTable tableFromSheet(const WorkbookSheet &sheet)
     SheetTable result;
     result.rows = std::max(sheet.rowCount() - 1, 0);
     result.columnsRead = std::max(sheet.columnCount() - 1, 0);
-    result.table = emptyColumns(result.columnsRead, result.rows);
-    for (int i = 0; i < result.columnsRead; ++i)
+    result.table = emptyColumns(result.rows);
+    for (int i = 0; i < std::min(result.columnsRead, int(IfColumn::Count)); ++i)
         for (int j = 0; j < result.rows; ++j)
             result.table[size_t(i)][size_t(j)] = sheet.cell(j + 1, i + 1);
     return result;
@@ -36,8 +36,8 @@ SheetTable catosTableFromSheet(const WorkbookSheet &sheet)
     SheetTable result;
     result.rows = std::max(sheet.rowCount() - 1, 0);
     result.columnsRead = sheet.columnCount();
-    result.table = emptyColumns(result.columnsRead, result.rows);
-    for (int i = 0; i < result.columnsRead; ++i) {
+    result.table = emptyColumns(result.rows);
+    for (int i = 0; i < std::min(result.columnsRead, int(IfColumn::Count)); ++i) {
         if (i == IfColumn::VlanNo)
             continue;
         const int offset = i < IfColumn::VlanNo ? 1 : 0;

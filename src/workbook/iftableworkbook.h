@@ -16,7 +16,7 @@ namespace IfTableWorkbook {
 // A table read from a sheet.
 struct SheetTable final
 {
-    IfTableColumns table; // at least IfColumn::Count columns, each of rows entries
+    IfTableColumns table; // IfColumn::Count columns, each of rows entries
     int rows = 0;         // interface rows: the used range's rows minus the heading row
     int columnsRead = 0;  // table columns the sheet gave: its used columns minus column A
 };

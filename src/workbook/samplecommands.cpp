@@ -5,6 +5,7 @@
 #include "core/messages.h"
 #include "core/session.h"
 #include "core/tmainform.h"
+#include "platform/rtf/textcodec.h"
 #include "platform/workbook/workbook.h"
 #include "workbook/iftableworkbook.h"
 
@@ -94,9 +95,12 @@ void SampleCommands::openSample(Sample sample)
         QFile file(configurationPath);
         if (!file.open(QIODevice::ReadOnly))
             return failed();
-        const QString text = QString::fromUtf8(file.readAll());
+        const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError)
             return failed();
+        // Decoded as a configuration document is: byte-order marks honoured,
+        // UTF-8 when valid, else Windows-1252.
+        const QString text = TextCodec::decode(bytes).text;
         if (!openConfigWindow(m_main, text))
             return failed();
     } catch (const std::exception &) {

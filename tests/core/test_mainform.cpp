@@ -165,6 +165,48 @@ private Q_SLOTS:
         QVERIFY(!m_dialog->myTimer()->isActive());
     }
 
+    void routerTableHasNoVlanColumn()
+    {
+        session().ifTableForm = nullptr;
+        fillDialog({"public"}, Lab::Router);
+        m_dialog->optOkClick();
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<TIfTableForm *>(session().ifTableForm.data()), 30000);
+        auto *table = qobject_cast<TIfTableForm *>(session().ifTableForm.data());
+        QTRY_COMPARE(table->windowTitle(), QString("Interface Table - edge-rtr-1"));
+        QCOMPARE(table->gridCell(0, 6), QString("Ip Address"));
+        QCOMPARE(table->gridCell(0, 7), QString());
+        QCOMPARE(table->gridCell(1, 1), QString("Gi0/0/0"));
+        QCOMPARE(table->gridCell(1, 3), QString("WAN to carrier-a"));
+        QCOMPARE(table->gridCell(1, 6), QString("127.0.14.1"));
+        QCOMPARE(table->gridCell(7, 0), QString("7"));
+        QCOMPARE(table->gridCell(8, 0), QString());
+    }
+
+    void newConnectWhileTheLastOneRuns()
+    {
+        // The 1200-port device takes seconds; connecting to the layer-2
+        // switch meanwhile must give one window, of the layer-2 switch only.
+        session().ifTableForm = nullptr;
+        const int windowsBefore = m_main->mdiArea()->subWindowList().size();
+        fillDialog({"public"}, Lab::Big);
+        m_dialog->optOkClick();
+        QTest::qWait(1500);
+        fillDialog({"public"}, Lab::Layer2);
+        m_dialog->optOkClick();
+        QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<TIfTableForm *>(session().ifTableForm.data()), 30000);
+        auto *table = qobject_cast<TIfTableForm *>(session().ifTableForm.data());
+        const QString title = table->windowTitle();
+        QVERIFY2(!title.contains("big"), qPrintable(title));
+        const int rows = session().ifCount;
+        QVERIFY(rows < 100);
+        // Long enough for the big device's workers to have ended.
+        QTest::qWait(12000);
+        QCOMPARE(m_main->mdiArea()->subWindowList().size(), windowsBefore + 1);
+        QCOMPARE(session().ifCount, rows);
+        QCOMPARE(table->gridCell(rows + 1, 0), QString());
+        QCOMPARE(m_main->statusText(), QString("Ready"));
+    }
+
     void generalDeviceEndsReady()
     {
         fillDialog({"public"}, Lab::Layer2);

@@ -89,7 +89,9 @@ void TelnetClient::disconnectFromHost()
         return;
     }
     // A graceful close writes the queued bytes first, so the socket lives on
-    // until it is done, or until the grace period ends for a stalled peer.
+    // until it is done, or until the grace period ends for a stalled peer;
+    // it is let go of so that it outlives this client and its window.
+    socket->setParent(nullptr);
     socket->disconnectFromHost();
     if (socket->state() == QAbstractSocket::UnconnectedState) {
         socket->deleteLater();

@@ -183,33 +183,24 @@ WorkbookReadResult readWorkbook(const QString &path)
     const QHash<quint32, QString> booleansAndErrors =
         streamLoaded ? stream.firstSheetBooleanAndErrorCells() : QHash<quint32, QString>();
 
-    QStringList cells(qsizetype(rows) * columns);
-    int lastRow = -1;
-    int lastColumn = -1;
+    // Only cells with a value are kept: one stray cell far out must not
+    // make the reader allocate the whole 65536 x 256 grid.
+    QHash<QPair<int, int>, QString> cells;
     for (unsigned int row = 0; row < rows; ++row) {
         for (unsigned short column = 0; column < columns; ++column) {
             FreeXL_CellValue cell;
             rc = freexl_get_cell_value(xls.handle, row, column, &cell);
             if (rc != FREEXL_OK)
                 return fail(describeFreexlError(rc));
+            if (cell.type == FREEXL_CELL_NULL
+                && !booleansAndErrors.contains(BiffWorkbookStream::cellKey(row, column)))
+                continue;
             QString text = booleansAndErrors.value(BiffWorkbookStream::cellKey(row, column),
                                                    cellText(cell, dates1904));
-            if (text.isEmpty())
-                continue;
-            lastRow = int(row);
-            lastColumn = qMax(lastColumn, int(column));
-            cells[qsizetype(row) * columns + column] = std::move(text);
+            if (!text.isEmpty())
+                cells.insert({int(row), int(column)}, std::move(text));
         }
     }
-
-    // Shrink the grid to the rows and columns that hold values.
-    const int usedRows = lastRow + 1;
-    const int usedColumns = lastColumn + 1;
-    QStringList used;
-    used.reserve(qsizetype(usedRows) * usedColumns);
-    for (int row = 0; row < usedRows; ++row)
-        for (int column = 0; column < usedColumns; ++column)
-            used.append(cells.at(qsizetype(row) * columns + column));
-    result.sheet = WorkbookSheet(usedRows, usedColumns, std::move(used));
+    result.sheet = WorkbookSheet::fromCells(cells);
     return result;
 }

@@ -234,6 +234,8 @@ void TestWorkbook::usedRange_data()
     QTest::newRow("ragged rows") << QList<QPoint>{{0, 0}, {7, 1}, {2, 9}} << 10 << 8;
     QTest::newRow("last row of the format") << QList<QPoint>{{0, 65535}} << 65536 << 1;
     QTest::newRow("last column of the format") << QList<QPoint>{{255, 0}} << 1 << 256;
+    // One far corner cell spans the whole grid; only the two values are kept.
+    QTest::newRow("first and far corner cells") << QList<QPoint>{{0, 0}, {255, 65535}} << 65536 << 256;
 }
 
 void TestWorkbook::usedRange()
