@@ -8,6 +8,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QString>
+
+#include <algorithm>
 #include <QTextEdit>
 
 TConfigFrm *createConfigWindow(TMainForm &main)
@@ -17,6 +19,9 @@ TConfigFrm *createConfigWindow(TMainForm &main)
     window->setAttribute(Qt::WA_DeleteOnClose);
     // A click on the window's frame makes it the active one too.
     window->installEventFilter(frm);
+    const QSize area = main.mdiArea()->viewport()->size();
+    main.placeChild(window, QSize(std::max(frm->width(), area.width() * 3 / 5),
+                                  std::max(frm->height(), area.height() * 7 / 10)));
     // The menus follow the active analysis window.
     auto update = [&main] {
         main.updateMenus();

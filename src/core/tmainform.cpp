@@ -15,6 +15,8 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+
+#include <algorithm>
 #include <QMenuBar>
 #include <QPainter>
 #include <QProgressBar>
@@ -342,10 +344,22 @@ TIfTableForm *TMainForm::createIfTableForm()
         action("&Save Current Interface Table")->setEnabled(true);
         m_saveButton->setEnabled(true);
     });
-    window->resize(m_mdi->size() * 0.8);
+    placeChild(window, m_mdi->viewport()->size() * 0.8);
     form->show();
     window->show();
     return form;
+}
+
+void TMainForm::placeChild(QMdiSubWindow *window, const QSize &preferred)
+{
+    constexpr int Step = 28;
+    const QSize area = m_mdi->viewport()->size();
+    const QSize size = preferred.boundedTo(area);
+    window->resize(size);
+    const int room = std::min(area.width() - size.width(), area.height() - size.height());
+    const int steps = room >= Step ? room / Step + 1 : 1;
+    const int offset = Step * (m_placedChildren++ % std::min(steps, 8));
+    window->move(offset, offset);
 }
 
 void TMainForm::fillWindowMenu()

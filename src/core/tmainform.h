@@ -46,6 +46,10 @@ public:
 
     // Creates an interface-table window from the session as a child.
     TIfTableForm *createIfTableForm();
+    // Sizes a new child window to preferred (shrunk to fit the MDI area) and
+    // places it a step down and right of the previous one, always wholly
+    // inside the area, so that no new window opens half out of sight.
+    void placeChild(QMdiSubWindow *window, const QSize &preferred);
 
     QAction *action(const QString &caption) const;
     QMenu *menu(const QString &caption) const;
@@ -88,4 +92,5 @@ private:
     QMenu *m_windowMenu = nullptr;
     QList<QAction *> m_windowListActions;
     QAction *m_saveButton = nullptr;
+    int m_placedChildren = 0;
 };

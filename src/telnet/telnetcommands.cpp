@@ -26,7 +26,7 @@ TTelnetForm *openTelnetWindow(TMainForm &main)
 {
     auto *form = new TTelnetForm;
     QMdiSubWindow *window = main.mdiArea()->addSubWindow(form);
-    window->resize(window->sizeHint());
+    main.placeChild(window, window->sizeHint());
     session().telnetForm = form;
     session().activeTelForm = form;
     // Showing the window starts its connection.
