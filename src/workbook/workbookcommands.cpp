@@ -100,6 +100,15 @@ void WorkbookCommands::save()
         showError(existing.error, m_main);
         return;
     }
+    // Our writer writes one sheet: rewriting a workbook of several would
+    // lose the others, so such a table is saved under a new name instead.
+    if (existing.sheetCount > 1) {
+        Messages::show(QStringLiteral("This workbook has more than one sheet, which saving would lose. "
+                                      "Save the table under a new name."),
+                       Messages::Icon::Warning, QString(), &m_main);
+        saveAs();
+        return;
+    }
     WorkbookWriter writer;
     for (int r = 0; r < existing.sheet.rowCount(); ++r)
         for (int c = 0; c < existing.sheet.columnCount(); ++c)

@@ -25,6 +25,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTableView>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -427,6 +428,37 @@ private Q_SLOTS:
         QCOMPARE(Messages::recorded().size(), 1);
         QVERIFY2(Messages::recorded().first().contains(file), qPrintable(Messages::recorded().first()));
         QVERIFY(!QFileInfo::exists(file));
+    }
+
+    void saveNeverDropsOtherSheets()
+    {
+        // A workbook of two sheets, written by a third-party writer.
+        const QString file = path(QStringLiteral("two-sheets.xls"));
+        QProcess python;
+        // Debian's xlwt is installed for the system interpreter, which a
+        // python3 first on PATH (pyenv, a venv) may not be.
+        python.start(QFile::exists(QStringLiteral("/usr/bin/python3")) ? QStringLiteral("/usr/bin/python3")
+                                                                      : QStringLiteral("python3"),
+                     {QStringLiteral("-c"),
+                      QStringLiteral("import sys, xlwt\n"
+                                     "b = xlwt.Workbook()\n"
+                                     "s = b.add_sheet('Table')\n"
+                                     "for c, t in enumerate(['No.', 'Port Name', 'Status', 'Description', 'Speed',"
+                                     " 'Duplex Mode', 'Ip Address', 'Vlan No.']): s.write(0, c, t)\n"
+                                     "s.write(1, 0, 1); s.write(1, 1, 'Gi0/1')\n"
+                                     "b.add_sheet('Notes').write(0, 0, 'keep me')\n"
+                                     "b.save(sys.argv[1])\n"),
+                      file});
+        QVERIFY(python.waitForFinished(20000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+        QVERIFY(openFile(file));
+        const QByteArray before = fileHash(file);
+
+        choose("&File", SaveCaption); // the name dialog is cancelled
+        QCOMPARE(Messages::recorded().size(), 1);
+        QVERIFY(Messages::recorded().first().contains(QStringLiteral("more than one sheet")));
+        QCOMPARE(m_dialogs.last().left(5), QStringLiteral("save:"));
+        QCOMPARE(fileHash(file), before);
     }
 
     void openErrors_data()

@@ -168,6 +168,7 @@ WorkbookReadResult readWorkbook(const QString &path)
         return fail(QStringLiteral("the workbook is password protected"));
     if (freexl_get_info(xls.handle, FREEXL_BIFF_SHEET_COUNT, &value) != FREEXL_OK || value == 0)
         return fail(QStringLiteral("no worksheet could be read from it"));
+    result.sheetCount = int(value);
     const bool dates1904 = freexl_get_info(xls.handle, FREEXL_BIFF_DATEMODE, &value) == FREEXL_OK
                            && value == FREEXL_BIFF_DATEMODE_1904;
 

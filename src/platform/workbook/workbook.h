@@ -9,7 +9,8 @@
 struct WorkbookReadResult final
 {
     WorkbookSheet sheet;
-    QString error; // empty on success
+    int sheetCount = 0; // worksheets in the file; only the first is read
+    QString error;      // empty on success
 
     bool ok() const { return error.isEmpty(); }
 };
