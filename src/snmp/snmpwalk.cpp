@@ -1,5 +1,12 @@
 #include "snmp/snmpwalk.h"
 
+#include "snmp/snmpengine.h"
+
+#include <algorithm>
+#include <deque>
+#include <future>
+#include <memory>
+
 int toInt(const std::string &text)
 {
     size_t i = 0;
@@ -71,4 +78,37 @@ int walkSubtree(Snmp &snmp, const CTarget &target, const Oid &start,
         if (!row(vb))
             return SNMP_CLASS_SUCCESS;
     }
+}
+
+int getNextEach(Snmp &snmp, const CTarget &target, const std::vector<Oid> &starts, size_t window,
+                const std::function<bool(size_t index, const Vb &)> &answer)
+{
+    using Outcome = std::pair<int, Pdu>;
+    SnmpEngine &engine = SnmpEngine::instance();
+    window = std::max<size_t>(window, 1);
+    std::deque<std::future<Outcome>> inFlight;
+    size_t sent = 0;
+    auto sendNext = [&] {
+        Pdu pdu;
+        preparePdu(pdu, starts[sent++]);
+        // The promise lives with the handler: answers that arrive after we
+        // stopped waiting are set on a state nobody reads any more.
+        auto promise = std::make_shared<std::promise<Outcome>>();
+        inFlight.push_back(promise->get_future());
+        engine.submit(snmp.channel(), target, SnmpRequestType::GetNext, pdu,
+                      [promise](int status, Pdu &&response) { promise->set_value({status, std::move(response)}); });
+    };
+    for (size_t done = 0; done < starts.size(); ++done) {
+        while (sent < starts.size() && inFlight.size() < window)
+            sendNext();
+        auto [status, response] = inFlight.front().get();
+        inFlight.pop_front();
+        if (status != SNMP_CLASS_SUCCESS)
+            return status;
+        Vb vb;
+        response.get_vb(vb, 0);
+        if (!answer(done, vb))
+            return SNMP_CLASS_SUCCESS;
+    }
+    return SNMP_CLASS_SUCCESS;
 }

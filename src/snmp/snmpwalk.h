@@ -2,6 +2,7 @@
 
 #include "snmp/snmp.h"
 
+#include <cstddef>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -31,3 +32,12 @@ std::string getText(Snmp &snmp, const CTarget &target, const Oid &oid, int *stat
 // request (0 when the walk left the subtree normally or was stopped).
 int walkSubtree(Snmp &snmp, const CTarget &target, const Oid &start,
                 const std::function<bool(const Vb &)> &row);
+
+// Sends one GETNEXT from each of starts, keeping up to window of them in
+// flight at once, and calls answer for each binding in the order of starts.
+// Stops at the first failed request (its status is returned, the answers
+// after it are dropped) or when answer returns false; 0 otherwise. Used
+// where the next start is known without waiting for the previous answer,
+// which turns a chain of round trips into a pipeline.
+int getNextEach(Snmp &snmp, const CTarget &target, const std::vector<Oid> &starts, size_t window,
+                const std::function<bool(size_t index, const Vb &)> &answer);
