@@ -147,6 +147,61 @@ private Q_SLOTS:
         QCOMPARE(int(rows.size()), 5);
     }
 
+    void pipelinedGetNextsAnswerInOrder()
+    {
+        // Starts before each of the 1200 ifName entries: the answers come
+        // back in the order of the starts, equal to a plain walk.
+        int status = -1;
+        Snmp snmp(status);
+        const CTarget target = patientTarget(Lab::Big);
+        const Oid column(DeviceOid::IfName);
+        std::vector<Oid> starts{column};
+        std::vector<std::string> walked;
+        walkSubtree(snmp, target, column, [&](const Vb &vb) {
+            walked.push_back(vb.get_printable_value());
+            starts.push_back(vb.oid());
+            return true;
+        });
+        starts.pop_back();
+        std::vector<std::string> pipelined;
+        QCOMPARE(getNextEach(snmp, target, starts, 8,
+                             [&](size_t index, const Vb &vb) {
+                                 if (index != pipelined.size())
+                                     return false;
+                                 pipelined.push_back(vb.get_printable_value());
+                                 return true;
+                             }),
+                 int(SNMP_CLASS_SUCCESS));
+        QCOMPARE(int(walked.size()), 1200);
+        QCOMPARE(pipelined, walked);
+
+        // The callback can stop early.
+        int calls = 0;
+        QCOMPARE(getNextEach(snmp, target, starts, 8, [&](size_t, const Vb &) { return ++calls < 3; }),
+                 int(SNMP_CLASS_SUCCESS));
+        QCOMPARE(calls, 3);
+    }
+
+    void pipelineEndsAtTheFirstFailure()
+    {
+        UdpRelay relay(QHostAddress("127.0.0.51"), 161, QHostAddress(Lab::IosL3), 161);
+        QVERIFY(relay.startAndWait());
+        relay.setForwardLimit(5);
+        int status = -1;
+        Snmp snmp(status);
+        const std::vector<Oid> starts(12, Oid(DeviceOid::IfIndex));
+        std::vector<size_t> answered;
+        status = getNextEach(snmp, targetFor("127.0.0.51"), starts, 4, [&](size_t index, const Vb &) {
+            answered.push_back(index);
+            return true;
+        });
+        QCOMPARE(status, int(SNMP_CLASS_TIMEOUT));
+        QCOMPARE(answered, (std::vector<size_t>{0, 1, 2, 3, 4}));
+        // Never more than the window in flight: 5 answered, then at most 4
+        // unanswered requests, each sent again once by the retry.
+        QVERIFY(relay.requests().size() <= 5 + 4 * 2);
+    }
+
     void eightWorkersAtOnce()
     {
         // Eight sessions walk at the same time, as a probe and seven fillers
