@@ -6,7 +6,6 @@
 #include "core/tmainform.h"
 #include "core/tnmapplication.h"
 #include "platform/singleinstance.h"
-#include "snmp/snmpengine.h"
 #include "telnet/telnetcommands.h"
 #include "workbook/samplecommands.h"
 #include "workbook/workbookcommands.h"
@@ -21,7 +20,6 @@ int main(int argc, char **argv)
         Messages::show(QStringLiteral("Talvex Network Management has already run!"));
         return 0;
     }
-    SnmpEngine::instance();
 
     // The long-lived windows, in their fixed order; all but the main
     // window stay hidden until called.

@@ -74,6 +74,17 @@ void highlightUser(const QString &text, Session &s, QList<RtfColorRun> &runs)
         }
     });
 }
+// A section's stored header lines as its child nodes; an empty line ends
+// the list.
+void appendHeaderLines(TreeNode &node, const QStringList &lines)
+{
+    for (const QString &line : lines) {
+        if (line.isEmpty())
+            break;
+        node.children.append(TreeNode{line, {}});
+    }
+}
+
 } // namespace
 
 const QList<Section> &iosSections()
@@ -160,13 +171,8 @@ std::optional<TreeNode> buildSectionTree(const QString &text, const Session &s)
             if (i >= s.iosSectionCount.size() || s.iosSectionCount[i] == 0)
                 continue;
             TreeNode node{sections[i].caption, {}};
-            if (i < s.iosSectionLines.size()) {
-                for (const QString &line : s.iosSectionLines[i]) {
-                    if (line.isEmpty())
-                        break;
-                    node.children.append(TreeNode{line, {}});
-                }
-            }
+            if (i < s.iosSectionLines.size())
+                appendHeaderLines(node, s.iosSectionLines[i]);
             root.children.append(std::move(node));
         }
         break;
@@ -187,13 +193,8 @@ std::optional<TreeNode> buildSectionTree(const QString &text, const Session &s)
                 continue;
             TreeNode node{s.keywordTable[i], {}};
             for (qsizetype k = 0; k < s.dupKeywordTable.size() && k < s.dupKeywordLines.size(); ++k) {
-                if (s.dupKeywordTable[k] != s.keywordTable[i])
-                    continue;
-                for (const QString &line : s.dupKeywordLines[k]) {
-                    if (line.isEmpty())
-                        break;
-                    node.children.append(TreeNode{line, {}});
-                }
+                if (s.dupKeywordTable[k] == s.keywordTable[i])
+                    appendHeaderLines(node, s.dupKeywordLines[k]);
             }
             root.children.append(std::move(node));
         }

@@ -6,12 +6,12 @@
 #include "config/tconfassist.h"
 #include "config/tconfigfrm.h"
 #include "config/tdoctypeform.h"
+#include "core/filedialogs.h"
 #include "core/messages.h"
 #include "core/session.h"
 #include "core/tmainform.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QFontDialog>
 #include <QMenu>
 #include <QPageSetupDialog>
@@ -26,11 +26,11 @@ ConfigCommands::ConfigCommands(TMainForm &main)
 {
     setObjectName(QStringLiteral("ConfigCommands"));
     hooks.openFileName = [](QWidget *parent) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open Configuration Document"));
+        return FileDialogs::openFileName(parent, QStringLiteral("Open Configuration Document"), QString());
     };
     hooks.saveFileName = [](QWidget *parent) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Configuration As"), QString(),
-                                            QStringLiteral("Text files (*.txt)"));
+        return FileDialogs::saveFileName(parent, QStringLiteral("Save Configuration As"),
+                                         QStringLiteral("Text files (*.txt)"));
     };
     hooks.execDialog = [](QDialog &dialog) { return dialog.exec(); };
     hooks.printDialog = [](QPrinter &printer, QWidget *parent) {

@@ -338,8 +338,8 @@ void TMainForm::updateMenus()
 TIfTableForm *TMainForm::createIfTableForm()
 {
     auto *form = new TIfTableForm;
+    // The form makes its frame delete itself on close when it is adopted.
     QMdiSubWindow *window = m_mdi->addSubWindow(form);
-    window->setAttribute(Qt::WA_DeleteOnClose);
     connect(form, &TIfTableForm::saveEnablingRequested, this, [this] {
         action("&Save Current Interface Table")->setEnabled(true);
         m_saveButton->setEnabled(true);

@@ -4,7 +4,6 @@ list(APPEND TNM_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/iftableworkbook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tabletext.cpp)
 list(APPEND TNM_GUI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/filedialogs.cpp
     ${CMAKE_CURRENT_LIST_DIR}/samplecommands.cpp
     ${CMAKE_CURRENT_LIST_DIR}/workbookcommands.cpp
     # The desktop's default applications (opens the exported workbook).

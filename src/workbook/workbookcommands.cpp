@@ -6,7 +6,7 @@
 #include "core/tmainform.h"
 #include "platform/desktopapps.h"
 #include "platform/workbook/workbook.h"
-#include "workbook/filedialogs.h"
+#include "core/filedialogs.h"
 #include "workbook/iftableworkbook.h"
 
 #include <QAction>
@@ -18,6 +18,8 @@
 namespace {
 
 const QString NoSpreadsheet = QStringLiteral("EXCEL is not installed on this machine.");
+// Filter of the open and save dialogs.
+const QString ExcelFilter = QStringLiteral("Excel files (*.xls)");
 
 IfTableWorkbook::GridCell gridOf(const TIfTableForm *table)
 {
@@ -52,7 +54,7 @@ void WorkbookCommands::open()
     Session &s = session();
     s.ifTableFile.clear();
     const QString path = FileDialogs::openFileName(&m_main, QStringLiteral("Open Interface Table"),
-                                                   FileDialogs::ExcelFilter);
+                                                   ExcelFilter);
     if (path.isEmpty())
         return;
     const QFileInfo info(path);
@@ -130,7 +132,7 @@ void WorkbookCommands::saveAs()
     if (!table)
         return;
     const QString chosen = FileDialogs::saveFileName(&m_main, QStringLiteral("Save Interface Table As"),
-                                                     FileDialogs::ExcelFilter);
+                                                     ExcelFilter);
     if (chosen.isEmpty())
         return;
     const QString path = IfTableWorkbook::saveAsPath(chosen);

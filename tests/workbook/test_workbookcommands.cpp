@@ -12,7 +12,7 @@
 #include "platform/desktopapps.h"
 #include "platform/workbook/workbook.h"
 #include "platform/workbook/workbookwriter.h"
-#include "workbook/filedialogs.h"
+#include "core/filedialogs.h"
 #include "workbook/workbookcommands.h"
 
 #include <QAction>

@@ -6,14 +6,11 @@
 
 class QWidget;
 
-// The workbook commands' open and save dialogs. Tests install a handler
-// that answers in place of the modal dialog.
+// The program's open and save file dialogs. Tests install a handler that
+// answers in place of the modal dialog.
 namespace FileDialogs {
 
 enum class Kind { Open, Save };
-
-// Filter of both workbook dialogs.
-inline const QString ExcelFilter = QStringLiteral("Excel files (*.xls)");
 
 // The chosen path, or empty when the user cancelled. Neither dialog adds
 // an extension to what the user typed.

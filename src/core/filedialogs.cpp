@@ -1,4 +1,4 @@
-#include "workbook/filedialogs.h"
+#include "core/filedialogs.h"
 
 #include <QFileDialog>
 
